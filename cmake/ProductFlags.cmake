@@ -11,6 +11,8 @@ endif()
 if(CMAKE_CROSSCOMPILING)
   target_compile_definitions(fonetika_flags INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN
                              _WIN32_WINNT=0x0500 WINVER=0x0500)
+  # Nothing unwinds: no tables for it, and unused sections dropped.
+  target_compile_options(fonetika_flags INTERFACE -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections)
   # One self-contained file: nothing of MinGW's runtime beside it.
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 endif()
