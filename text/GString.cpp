@@ -223,43 +223,42 @@ int GString::CopyIn(const void* text, int len) {
 
 // ---- assignment ----------------------------------------------------------
 
+// A text lying in this string's own block is copied out to the companion, in
+// its own width, before the string is cleared; other texts pass unchanged.
+const void* GString::Detached(const void* text, int len, bool wide) const {
+    if (!Overlaps(text)) return text;
+    GString* c = GetCompanion();
+    if (!c) return nullptr;
+    if (wide) {
+        c->ClearAsWide();
+        return c->AppendToWide(static_cast<const char16_t*>(text), len) ? static_cast<const void*>(c->WideAt(0)) : nullptr;
+    }
+    c->ClearAsNarrow();
+    return c->AppendToNarrow(static_cast<const char*>(text), len) ? static_cast<const void*>(c->NarrowAt(0)) : nullptr;
+}
+
 int GString::AssignWide(const char16_t* text, int len) {
     len = MeasureWide(text, len);
-    if (Overlaps(text)) {
-        GString* c = GetCompanion();
-        if (!c) return 0;
-        c->ClearAsWide();
-        if (!c->AppendToWide(text, len)) return 0;
-        text = c->WideAt(0);
-    }
+    const void* source = Detached(text, len, true);
+    if (text && !source) return 0;
     ClearAsWide();
-    return AppendToWide(text, len);
+    return AppendToWide(static_cast<const char16_t*>(source), len);
 }
 
 int GString::AssignNarrow(const char* text, int len) {
     len = MeasureNarrow(text, len);
-    if (Overlaps(text)) {
-        GString* c = GetCompanion();
-        if (!c) return 0;
-        c->ClearAsNarrow();
-        if (!c->AppendToNarrow(text, len)) return 0;
-        text = c->NarrowAt(0);
-    }
+    const void* source = Detached(text, len, false);
+    if (text && !source) return 0;
     ClearAsNarrow();
-    return AppendToNarrow(text, len);
+    return AppendToNarrow(static_cast<const char*>(source), len);
 }
 
 int GString::AssignNarrowAsWide(const char* text, int len) {
     len = MeasureNarrow(text, len);
-    if (Overlaps(text)) {
-        GString* c = GetCompanion();
-        if (!c) return 0;
-        c->ClearAsNarrow();
-        if (!c->AppendToNarrow(text, len)) return 0;
-        text = c->NarrowAt(0);
-    }
+    const void* source = Detached(text, len, false);
+    if (text && !source) return 0;
     ClearAsWide();
-    return AppendNarrow(text, len);
+    return AppendNarrow(static_cast<const char*>(source), len);
 }
 
 int GString::Assign(const GString& src) {

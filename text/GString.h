@@ -98,6 +98,7 @@ private:
     // An argument in this string's own width that does not lie in its block:
     // the text itself, or a converted or detached copy in the companion.
     const void* Staged(const void* text, int& len, bool sourceWide) const;
+    const void* Detached(const void* text, int len, bool wide) const;
     int CopyIn(const void* text, int len);
     int AppendUnlessEndsWithOwn(const void* text, int len);
     int AppendPathOwn(const void* component, int len);
