@@ -26,6 +26,7 @@ case "${1:-}" in
     fi
     status=0
     FONETIKA_WINE_ROOT=$root FONETIKA_WINE_ARCH=win32 ./cmake/wine-run.sh build/windows/bin/setup.exe || status=$?
+    ./cmake/wine-prefix.sh stop "$root" win32
     [ -f "$root/display.pid" ] && ./cmake/wine-prefix.sh display-stop "$root"
     echo "setup.exe exited with $status"
     exit "$status"
