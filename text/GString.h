@@ -2,6 +2,7 @@
 // The program's one string type: UTF-16 ("wide") or UTF-8 ("narrow") text in a
 // growable block, converted in place through a scratch companion string.
 
+#include <cstdarg>
 #include <cstdint>
 
 // Stored form of a text outside a GString (string tables, the formatter's
@@ -87,6 +88,12 @@ public:
     int Compare(const char16_t* text, int len = -1) const;
     int CompareNarrow(const char* text, int len = -1) const;
 
+    // Template formatting into a wide string (Format.h has Format itself).
+    int AppendFormatV(const char16_t* format, va_list args);
+    int AppendNewline();
+    // The text to the debugger in lines of DebugLineWidth characters.
+    void DebugOutput(int maxChars);
+
 private:
     int Width() const { return IsWide_ ? 2 : 1; }
     char* TextStart() const;
@@ -106,6 +113,7 @@ private:
     int CompareOwn(const void* text, int len) const;
     int CompareWith(const void* text, int len, bool wide, bool* failed) const;
     friend bool Equal(const GString& a, const GString& b);
+    friend class Formatter;
 
     char* Block_;
     int Length_;

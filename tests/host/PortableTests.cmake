@@ -6,4 +6,6 @@ set(FONETIKA_PORTABLE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/UpperCaseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Utf8Test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LifecycleTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FormatExamplesTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FormatDifferentialTest.cpp
 )
