@@ -8,4 +8,7 @@ set(FONETIKA_PORTABLE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/LifecycleTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormatExamplesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormatDifferentialTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DecimalDigitsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FormatBehaviourTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DebugOutputTest.cpp
 )
