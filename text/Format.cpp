@@ -1,8 +1,11 @@
 #include "text/Format.h"
 
 #include <climits>
+#include <cstdlib>
+#include <cstring>
 
 #include "text/Formatter.h"
+#include "text/TextSearch.h"
 
 namespace {
 
@@ -110,17 +113,27 @@ int GString::AppendNewline() {
 
 int GString::AppendFormatV(const char16_t* format, va_list list) {
     if (!format || !IsWide_) return 0;
+    if (Overlaps(format)) {
+        // A template in this string's own block would move as the text grows.
+        const size_t units = static_cast<size_t>(WideLength(format)) + 1;
+        char16_t* copy = static_cast<char16_t*>(std::malloc(units * sizeof(char16_t)));
+        if (!copy) return 0;
+        std::memcpy(copy, format, units * sizeof(char16_t));
+        const int result = AppendFormatV(copy, list);
+        std::free(copy);
+        return result;
+    }
     const int startLength = Length_;
     FormatArgs args(list);
     const char16_t* p = format;
     for (;;) {
         const char16_t* literal = p;
         while (*p && *p != u'%') ++p;
-        if (p > literal && !AppendToWide(literal, static_cast<int>(p - literal))) return 0;
+        if (p > literal && !CopyIn(literal, static_cast<int>(p - literal))) return 0;
         if (!*p) break;
         ++p;
         if (*p == u'%') {
-            if (!AppendToWide(p, 1)) return 0;
+            if (!CopyIn(p, 1)) return 0;
             ++p;
             continue;
         }

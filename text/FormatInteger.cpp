@@ -22,13 +22,42 @@ IntegerShape ShapeOf(char16_t letter) {
     }
 }
 
-int DigitCount(uint64_t value, unsigned radix) {
-    int digits = 1;
-    while (value >= radix) {
-        value /= radix;
-        ++digits;
+// Digits written backwards from `end`, a space before every group of
+// `groupSize` but the first when grouping. The radix is a constant in each
+// instance, so the divisions become multiplications and shifts.
+template <unsigned kRadix>
+void WriteDigits(char16_t* end, uint64_t value, int digits, int groupSize, bool grouped, const char* hex) {
+    for (int i = 0; i < digits; ++i) {
+        if (grouped && i && i % groupSize == 0) *--end = u' ';
+        *--end = static_cast<char16_t>(hex[value % kRadix]);
+        value /= kRadix;
     }
+}
+
+template <unsigned kRadix>
+int DigitCount(uint64_t value) {
+    int digits = 1;
+    for (; value >= kRadix; value /= kRadix) ++digits;
     return digits;
+}
+
+int DigitCount(uint64_t value, unsigned radix) {
+    switch (radix) {
+        case 16: return DigitCount<16>(value);
+        case 8: return DigitCount<8>(value);
+        case 2: return DigitCount<2>(value);
+        default: return DigitCount<10>(value);
+    }
+}
+
+void WriteDigits(char16_t* end, uint64_t value, int digits, const IntegerShape& shape, bool grouped,
+                 const char* hex) {
+    switch (shape.Radix) {
+        case 16: return WriteDigits<16>(end, value, digits, shape.GroupSize, grouped, hex);
+        case 8: return WriteDigits<8>(end, value, digits, shape.GroupSize, grouped, hex);
+        case 2: return WriteDigits<2>(end, value, digits, shape.GroupSize, grouped, hex);
+        default: return WriteDigits<10>(end, value, digits, shape.GroupSize, grouped, hex);
+    }
 }
 
 int Length(const char* text) {
@@ -74,15 +103,7 @@ int Formatter::Integer(GString& s, const FormatSpec& given, FormatArgs& args) {
     if (sign) out.Put(static_cast<char16_t>(sign));
     out.Put(prefix);
     out.PutZeroPadding();
-    // From the least significant digit backwards.
-    char16_t* end = out.Cursor() + digits + separators;
-    char16_t* o = end;
-    const char* hex = HexDigits(spec.Upper);
-    for (int i = 0; i < digits; ++i) {
-        if (i && separators && i % shape.GroupSize == 0) *--o = u' ';
-        *--o = static_cast<char16_t>(hex[magnitude % shape.Radix]);
-        magnitude /= shape.Radix;
-    }
-    out.Advance(static_cast<int>(end - out.Cursor()));
+    WriteDigits(out.Cursor() + digits + separators, magnitude, digits, shape, separators > 0, HexDigits(spec.Upper));
+    out.Advance(digits + separators);
     return out.Close();
 }

@@ -1,6 +1,7 @@
 // c, C, s, S, z and Z, with the escape forms.
 #include <climits>
 #include <cstdint>
+#include <cstring>
 
 #include "text/Formatter.h"
 #include "text/Utf8.h"
@@ -85,10 +86,16 @@ int Formatter::WideText(GString& s, const FormatSpec& spec, const char16_t* text
         if (!copy->AppendToWide(text, n)) return 0;
         text = copy->WideAt(0);
     }
+    const bool escapes = spec.Has(kFlagEscapeAll | kFlagAlternate);
     int field = n;
-    for (int i = 0; i < n; ++i) field += Escaped(spec, text[i]) ? 3 : 0;
+    for (int i = 0; escapes && i < n; ++i) field += Escaped(spec, text[i]) ? 3 : 0;
     FieldWriter out(s, spec, field);
     if (!out.Ok()) return 0;
+    if (!escapes) {
+        std::memcpy(out.Cursor(), text, static_cast<size_t>(n) * sizeof(char16_t));
+        out.Advance(n);
+        return out.Close();
+    }
     for (int i = 0; i < n; ++i) {
         if (Escaped(spec, text[i]))
             out.PutEscaped(text[i], spec.Upper);

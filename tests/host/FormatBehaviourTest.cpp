@@ -89,6 +89,13 @@ TEST(FormatBehaviour, AnArgumentFromTheTargetsOwnBlockSurvivesGrowth) {
     EXPECT_EQ(Wide(s), u"0123456789abcdefghij|0123456789abcdefghij||0123456789abcdefghij|0123456789abcdefghij||");
 }
 
+TEST(FormatBehaviour, ATemplateFromTheTargetsOwnBlockSurvivesGrowth) {
+    GString s;
+    s.AssignWide(u"%d-%s-%d-%s|");
+    ASSERT_EQ(AppendFormat(s, s.WideAt(0), 1, u"0123456789abcdefghij", 2, u"0123456789"), 1);
+    EXPECT_EQ(Wide(s), u"%d-%s-%d-%s|1-0123456789abcdefghij-2-0123456789|");
+}
+
 TEST(FormatBehaviour, StringObjectsAndRecordsEndAtTheirFirstZero) {
     GString wide;
     wide.AssignWide(u"wi\0de", 5);
