@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "control/CInstallBase.h"
+#include "payload/KeyNameTable.h"
+#include "payload/PayloadHeader.h"
 #include "text/GString.h"
 
 class CInstall : public CInstallBase {
@@ -15,6 +17,7 @@ public:
     void* OwnerWindow() override;
     int Init(void* instance) override;
     void ReleaseTables() override;
+    const TextRecord* FindRecord(uint32_t id) override;
 
     int Run();
     void Finish();
@@ -22,6 +25,14 @@ public:
     // Setters that keep the invariants: anything out of range is refused.
     int SetLayoutVariant(int32_t variant);
     int SetDecimalKeyVariant(int32_t variant);
+
+    // Defaults while undecided (-1); each answers the variant it leaves.
+    int32_t DecideLayoutVariant();
+    int32_t DecideDecimalKeyVariant();
+
+    int ExtractText(const uint8_t* entry, uint32_t storedSize, GString& target);
+    KeyEntry* FindKey(uint32_t scan);
+    int NormaliseKeyTable();
 
     uint16_t DefaultInputLanguage;
     uint16_t InputLanguage;
@@ -43,6 +54,9 @@ public:
     int32_t AlternativeSetInstalled;
     int32_t ReconfigureMode;
     int32_t ScanMapPresent;
+    KeyEntry* KeyTable;
+    int32_t KeyCount;
+    StringTable ExtraStrings;
 
     // Paths and names: what an earlier installation recorded (Stored...) and
     // what this one computes, item by item.
@@ -88,4 +102,8 @@ public:
     int32_t DocumentAUsers;
     int32_t InstalledState;
     int32_t InstallCount;
+
+private:
+    // Extracts an entry and loads it into table; 0 when either fails.
+    int LoadTable(const PayloadEntry& entry, StringTable& table);
 };

@@ -1,4 +1,5 @@
 // b, B (byte dumps), w, W (IPv4 addresses) and hw, hW (GUIDs).
+#include <climits>
 #include <cstdint>
 #include <cstring>
 
@@ -66,6 +67,7 @@ int Formatter::Bytes(GString& s, const FormatSpec& spec, FormatArgs& args) {
     const int count = spec.Precision;
     if (count <= 0) return 1;
     if (!data) return AppendNullForm(s, spec);
+    if (count > INT_MAX / 5) return 0;  // the field could not be counted, let alone held
     const bool braces = spec.Has(kFlagAlternate), spaces = spec.Has(kFlagSpace), grouped = spec.Has(kFlagGroup);
     FieldWriter out(s, spec, DumpLength(count, braces, spaces, grouped));
     if (!out.Ok()) return 0;

@@ -69,6 +69,17 @@ TEST(FormatFailure, NarrowTargetsAndNullTemplatesAreRefused) {
     EXPECT_EQ(Wide(narrow), u"3");
 }
 
+TEST(FormatBehaviour, NewlinesInEitherWidth) {
+    GString wide;
+    wide.AssignWide(u"a");
+    GString narrow;
+    narrow.AssignNarrow("b");
+    ASSERT_EQ(wide.AppendNewline(), 1);
+    ASSERT_EQ(narrow.AppendNewline(), 1);
+    EXPECT_EQ(Wide(wide), u"a\r\n");
+    EXPECT_EQ(Narrow(narrow), "b\r\n");
+}
+
 TEST(FormatBehaviour, AppendsAndCountsFromTheStartOfTheCall) {
     GString s;
     s.AssignWide(u"head:");
@@ -158,6 +169,8 @@ TEST(FormatBehaviour, WidthsAndPrecisionsAtTheirLimits) {
     ASSERT_EQ(Format(s, u"%.308f", DBL_MAX), 0);  // 309 + 308 digits
     ASSERT_EQ(Format(s, u"%.42f", DBL_MAX), 1);   // 351 digits
     EXPECT_EQ(s.Length(), 309 + 1 + 42);
+    ASSERT_EQ(Format(s, u"[%.*b]", INT_MAX, "x"), 0);
+    EXPECT_EQ(Wide(s), u"[");
     ASSERT_EQ(Format(s, u"%99999999999d|", 1), 1);  // ten digits are read, the eleventh is text
     EXPECT_EQ(Wide(s), u"9d|");
 }

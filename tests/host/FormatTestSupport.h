@@ -5,6 +5,7 @@
 
 #include "tests/host/TextTestSupport.h"
 #include "text/Format.h"
+#include "text/Utf8.h"
 
 struct FormatCase {
     int Line;
@@ -16,19 +17,10 @@ struct FormatCase {
 #define FORMAT_CASE(expected, ...) \
     FormatCase { __LINE__, expected, [](GString& target) { return Format(target, __VA_ARGS__); } }
 
+// UTF-8 for readable assertion messages.
 inline std::string Utf8Of(const std::u16string& text) {
-    std::string out;
-    for (char16_t u : text) {
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
+    const int length = static_cast<int>(text.size());
+    std::string out(static_cast<size_t>(Utf8Size(text.data(), length)), '\0');
+    EncodeUtf8(text.data(), length, &out[0]);
     return out;
 }

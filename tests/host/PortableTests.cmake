@@ -6,6 +6,12 @@ set(FONETIKA_PORTABLE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/UpperCaseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Utf8Test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LifecycleTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PayloadCipherTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PayloadExtractTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PayloadGuardTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PayloadHexNumberTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StringTableTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KeyNameTableTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormatExamplesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormatDifferentialTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DecimalDigitsTest.cpp
