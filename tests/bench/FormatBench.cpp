@@ -84,12 +84,20 @@ struct FloatPair {
 constexpr char16_t kOursE[] = u"%e", kOursF[] = u"%.3f", kOursG[] = u"%.6g";
 constexpr char kTheirsE[] = "%e", kTheirsF[] = "%.3f", kTheirsG[] = "%.6g";
 
-// Keeps each benchmark's time per iteration for the ratios.
+// Keeps each benchmark's time per iteration for the ratios: the median of
+// the repetitions when --benchmark_repetitions asks for several.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            const std::string& name = run.run_name.function_name;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                times_[name] = run.GetAdjustedRealTime();
+                medians_[name] = true;
+            } else if (run.run_type == Run::RT_Iteration && !medians_[name]) {
+                times_[name] = run.GetAdjustedRealTime();
+            }
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     void PrintRatios() const {
@@ -108,6 +116,7 @@ public:
 
 private:
     std::map<std::string, double> times_;
+    std::map<std::string, bool> medians_;
 };
 
 }  // namespace
