@@ -37,12 +37,17 @@ case "${1:-}" in
     cmake --build --preset host-asan -j "$jobs"
     ctest --preset host -j "$jobs"
     ctest --preset host-asan -j "$jobs"
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz -j "$jobs"
+    ctest --preset fuzz
     ctest --preset windows -j "$jobs"
     ;;
   build)
     build_all
     cmake --preset host-asan >/dev/null
     cmake --build --preset host-asan -j "$jobs"
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz -j "$jobs"
     ;;
   *)
     echo "usage: ./build.sh run|test|build" >&2

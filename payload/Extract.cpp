@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr uint64_t kDeflateMaxRatio = 1032;
+
 // Raw DEFLATE into exactly `room` bytes; 1 only when the stream ends within
 // its input and fills the room exactly.
 int InflateExactly(const uint8_t* packed, uint32_t packedSize, uint8_t* out, uint32_t room) {
@@ -55,6 +57,12 @@ uint8_t* CheckAndInflate(const uint8_t* work, uint32_t storedSize, const Payload
     }
     if (Crc32(packed, header.PackedSize) != header.PackedCrc) {
         fault = ExtractFault::PackedCrcMismatch;
+        return nullptr;
+    }
+    // DEFLATE expands at most 1032-fold: a header that claims more could never
+    // be satisfied, and must not make us allocate what it claims.
+    if (uint64_t(header.DataSize) > uint64_t(header.PackedSize) * kDeflateMaxRatio) {
+        fault = ExtractFault::StreamMismatch;
         return nullptr;
     }
     // An empty entry still gets a buffer to hand over.

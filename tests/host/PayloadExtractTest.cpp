@@ -68,6 +68,8 @@ TEST_F(PayloadExtract, EachDamageIsCaughtByItsCheck) {
         {"PackedSize huge", [](Bytes& p) { WriteLittle32(&p[8], 0xFFFFFFF0u); }, ExtractFault::PackedSizeTooLarge},
         {"DataSize one more", [](Bytes& p) { WriteLittle32(&p[4], ReadLittle32(&p[4]) + 1); },
          ExtractFault::StreamMismatch},
+        {"DataSize beyond any stream", [](Bytes& p) { WriteLittle32(&p[4], 0xFFFFFF00u); },
+         ExtractFault::StreamMismatch},
         {"DataSize one less", [](Bytes& p) { WriteLittle32(&p[4], ReadLittle32(&p[4]) - 1); },
          ExtractFault::StreamMismatch},
     };
