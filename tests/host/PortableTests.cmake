@@ -12,6 +12,7 @@ set(FONETIKA_PORTABLE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PayloadHexNumberTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StringTableTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeyNameTableTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LayoutCatalogueTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormatExamplesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormatDifferentialTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DecimalDigitsTest.cpp
