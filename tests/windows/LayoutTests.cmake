@@ -51,3 +51,15 @@ foreach(arch x86 x64)
       COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-layout-dll.sh ${FONETIKA_LAYOUT_DIR}/${arch}/${name}.dll ${objdump})
   endforeach()
 endforeach()
+
+# The catalogue inside the payload: each slot's entry is the DLL it stands for.
+add_executable(layout-catalogue-files LayoutCatalogueFilesTest.cpp ${CMAKE_SOURCE_DIR}/payload/LayoutCatalogueFiles.cpp)
+target_link_libraries(layout-catalogue-files PRIVATE fonetika_payload_data)
+foreach(arch win32 win64)
+  fonetika_wine_test(NAME layout-catalogue-files-${arch} ARCH ${arch} COMMAND layout-catalogue-files Z:${FONETIKA_LAYOUT_DIR})
+endforeach()
+
+# The pattern strings the install searches are those of the DLLs it carries.
+add_test(NAME layout-pattern-strings
+  COMMAND ${CMAKE_COMMAND} -DSTRINGS=${CMAKE_SOURCE_DIR}/content/strings/common.txt
+          -DPATTERNS=${FONETIKA_LAYOUT_PATTERNS} -P ${CMAKE_SOURCE_DIR}/layouts/CheckPatternStrings.cmake)
