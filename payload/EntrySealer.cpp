@@ -1,5 +1,7 @@
 #include "payload/EntrySealer.h"
 
+#include <zlib.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -39,4 +41,22 @@ uint8_t* SealEntry(const CGuard& guard, const uint8_t* data, uint32_t dataSize, 
     }
     storedSize = size;
     return entry;
+}
+
+uint8_t* DeflateWithZlib(const uint8_t* data, uint32_t size, uint32_t& packedSize) {
+    z_stream stream;
+    std::memset(&stream, 0, sizeof stream);
+    if (deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK) return nullptr;
+    const uLong room = deflateBound(&stream, size);
+    uint8_t* out = static_cast<uint8_t*>(std::malloc(room ? room : 1));
+    stream.next_in = const_cast<Bytef*>(data);
+    stream.avail_in = size;
+    stream.next_out = out;
+    stream.avail_out = uInt(room);
+    const bool done = out && deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    packedSize = uint32_t(stream.total_out);
+    deflateEnd(&stream);
+    if (done) return out;
+    std::free(out);
+    return nullptr;
 }

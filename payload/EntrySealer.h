@@ -11,5 +11,9 @@ class CGuard;
 uint8_t* SealEntry(const CGuard& guard, const uint8_t* data, uint32_t dataSize, const uint8_t* packed,
                    uint32_t packedSize, uint32_t itemCount, uint32_t& storedSize);
 
+// Raw DEFLATE of data with zlib at level 9 into a malloc'd buffer (free()),
+// or null; packedSize receives its length.
+uint8_t* DeflateWithZlib(const uint8_t* data, uint32_t size, uint32_t& packedSize);
+
 // Enciphers whole blocks in place; the size is a multiple of 8.
 int EncipherBlocks(const CGuard& guard, uint8_t* bytes, uint32_t size);

@@ -136,11 +136,7 @@ TEST_F(PayloadExtract, EverySingleBitFlipIsRefusedOutsideItemCountAndPadding) {
     ASSERT_LT(usedBytes, entry.size()) << "the case needs padding";
     for (size_t byte = 0; byte < entry.size(); ++byte) {
         for (int bit = 0; bit < 8; ++bit) {
-            Bytes plain = entry;
-            Cipher(guard, plain, false);
-            plain[byte] ^= uint8_t(1 << bit);
-            Cipher(guard, plain, true);
-            const Extracted r = ExtractBytes(guard, plain);
+            const Extracted r = ExtractBytes(guard, WithPlainBitFlipped(guard, entry, byte, bit));
             if (byte >= 20 && byte < 24) {
                 ASSERT_TRUE(r.Ok) << "byte " << byte;
                 EXPECT_EQ(r.ItemCount, 24u ^ (uint32_t(1u << bit) << (8 * (byte - 20))));

@@ -3,8 +3,6 @@
 // and the product's own sealer, and decodes them by hand where a test has to
 // damage an entry in a particular place.
 
-#include <zlib.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -21,17 +19,10 @@ using Bytes = std::vector<uint8_t>;
 inline Bytes BytesOf(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
 inline Bytes RawDeflate(const Bytes& data) {
-    z_stream stream;
-    std::memset(&stream, 0, sizeof stream);
-    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
-    Bytes out(deflateBound(&stream, uLong(data.size())) + 16);
-    stream.next_in = const_cast<Bytef*>(data.data());
-    stream.avail_in = uInt(data.size());
-    stream.next_out = out.data();
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
+    uint32_t size = 0;
+    uint8_t* packed = DeflateWithZlib(data.data(), uint32_t(data.size()), size);
+    Bytes out(packed, packed + (packed ? size : 0));
+    std::free(packed);
     return out;
 }
 
@@ -55,6 +46,15 @@ inline void Cipher(const CGuard& guard, Bytes& entry, bool encipher) {
     guard.KeyCipher(cipher);
     for (size_t at = 0; at + 8 <= entry.size(); at += 8)
         encipher ? cipher.EncipherBlock(&entry[at]) : cipher.DecipherBlock(&entry[at]);
+}
+
+// The stored entry with one bit of its plain bytes flipped.
+inline Bytes WithPlainBitFlipped(const CGuard& guard, const Bytes& entry, size_t byte, int bit) {
+    Bytes plain = entry;
+    Cipher(guard, plain, false);
+    plain[byte] ^= uint8_t(1 << bit);
+    Cipher(guard, plain, true);
+    return plain;
 }
 
 // Key material of the right size from a simple sequence.

@@ -102,11 +102,7 @@ TEST(StringTable, EverySingleBitFlipOfAStoredTableIsRefused) {
     ASSERT_LT(used, entry.size()) << "the case needs padding";
     for (size_t byte = 0; byte < entry.size(); ++byte) {
         for (int bit = 0; bit < 8; ++bit) {
-            Bytes plain = entry;
-            Cipher(guard, plain, false);
-            plain[byte] ^= uint8_t(1 << bit);
-            Cipher(guard, plain, true);
-            const Extracted r = ExtractBytes(guard, plain);
+            const Extracted r = ExtractBytes(guard, WithPlainBitFlipped(guard, entry, byte, bit));
             StringTable table;
             bool loaded = false;
             if (r.Ok) {

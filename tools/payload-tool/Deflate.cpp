@@ -1,10 +1,10 @@
 #include "tools/payload-tool/Deflate.h"
 
-#include <zlib.h>
 #include <zopfli/zopfli.h>
 
 #include <cstdlib>
-#include <cstring>
+
+#include "payload/EntrySealer.h"
 
 std::vector<uint8_t> DeflateSmallest(const std::vector<uint8_t>& data) {
     ZopfliOptions options;
@@ -21,16 +21,9 @@ std::vector<uint8_t> DeflateSmallest(const std::vector<uint8_t>& data) {
 }
 
 std::vector<uint8_t> DeflateZlib9(const std::vector<uint8_t>& data) {
-    z_stream stream;
-    std::memset(&stream, 0, sizeof stream);
-    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
-    std::vector<uint8_t> out(deflateBound(&stream, uLong(data.size())));
-    stream.next_in = const_cast<Bytef*>(data.data());
-    stream.avail_in = uInt(data.size());
-    stream.next_out = out.data();
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
+    uint32_t size = 0;
+    uint8_t* packed = DeflateWithZlib(data.data(), uint32_t(data.size()), size);
+    std::vector<uint8_t> out(packed, packed + (packed ? size : 0));
+    std::free(packed);
     return out;
 }

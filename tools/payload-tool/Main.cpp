@@ -130,8 +130,16 @@ int CommandPack(const Arguments& a) {
     return WriteBytes(a.Positional[1], stored);
 }
 
-// Extracts ENTRY with the guard; the caller frees the result.
-uint8_t* ExtractFile(const CGuard& guard, const std::string& path, uint32_t& size, uint32_t& itemCount) {
+// Loads the key material and extracts the first positional argument; the
+// caller frees the result. Null after a message when anything fails.
+uint8_t* ExtractArgument(const Arguments& a, size_t positional, uint32_t& size, uint32_t& itemCount) {
+    CGuard guard;
+    if (a.Positional.size() != positional) {
+        Fail(kUsage);
+        return nullptr;
+    }
+    if (LoadGuard(a, guard)) return nullptr;
+    const std::string& path = a.Positional[0];
     std::vector<uint8_t> stored;
     if (!ReadWholeFile(path, stored)) {
         Fail("cannot read " + path);
@@ -145,11 +153,8 @@ uint8_t* ExtractFile(const CGuard& guard, const std::string& path, uint32_t& siz
 }
 
 int CommandExtract(const Arguments& a) {
-    CGuard guard;
-    if (a.Positional.size() != 2) return Fail(kUsage);
-    if (LoadGuard(a, guard)) return 1;
     uint32_t size = 0, itemCount = 0;
-    uint8_t* data = ExtractFile(guard, a.Positional[0], size, itemCount);
+    uint8_t* data = ExtractArgument(a, 2, size, itemCount);
     if (!data) return 1;
     const bool written = WriteWholeFile(a.Positional[1], data, size);
     std::free(data);
@@ -159,11 +164,8 @@ int CommandExtract(const Arguments& a) {
 }
 
 int CommandStrings(const Arguments& a) {
-    CGuard guard;
-    if (a.Positional.size() != 1) return Fail(kUsage);
-    if (LoadGuard(a, guard)) return 1;
     uint32_t size = 0, itemCount = 0;
-    uint8_t* data = ExtractFile(guard, a.Positional[0], size, itemCount);
+    uint8_t* data = ExtractArgument(a, 1, size, itemCount);
     if (!data) return 1;
     StringTable table;
     if (!table.Load(data, size, itemCount)) {
