@@ -1,6 +1,8 @@
 #pragma once
 // Every string id the program asks for, named by its role. The packer reads
-// the "Name = number," lines below and refuses tables that lack any of them.
+// the "Name = number," lines below and refuses tables that lack any of them;
+// "template: ..." lists the arguments a template's callers pass (n a number,
+// s a UTF-16 text), which its texts must convert exactly.
 
 #include <cstdint>
 
@@ -8,7 +10,7 @@ enum StringId : uint32_t {
     // Product and window
     StrProductFamily = 0,
     StrWelcomeFootnote = 1,
-    StrInformationCommand = 2,
+    StrInformationCommand = 2,  // template: ss
     StrHeaderFontFace = 40,
     StrProductName = 81,
     StrProductVersion = 82,
@@ -41,7 +43,7 @@ enum StringId : uint32_t {
     StrStateRootKey = 7,
     StrStateFamilyKey = 8,
     StrStoredUserLayoutValue = 11,
-    StrStoredUserLayoutTemplate = 12,
+    StrStoredUserLayoutTemplate = 12,  // template: ns
     StrInstallCountValue = 21,
     StrDocumentAGroupKey = 24,
     StrDocumentAValue = 25,
@@ -77,12 +79,12 @@ enum StringId : uint32_t {
     StrLayoutComponentText = 87,
     StrSettingsUser = 90,
     StrSettingsFilePrefix = 47,
-    StrSettingsCommand = 49,
-    StrSettingsAdd = 62,
-    StrSettingsAddReplacing = 63,
+    StrSettingsCommand = 49,  // template: s
+    StrSettingsAdd = 62,  // template: nss
+    StrSettingsAddReplacing = 63,  // template: snssnn
     StrSettingsDefaultPart = 64,
-    StrSettingsRemoveOldest = 65,
-    StrSettingsRemove = 66,
+    StrSettingsRemoveOldest = 65,  // template: ss
+    StrSettingsRemove = 66,  // template: s
 
     // Files, folders and shortcuts
     StrFolderFirstLevel = 9,
@@ -97,11 +99,11 @@ enum StringId : uint32_t {
     StrTextFileExtension = 44,
     StrAssociationExpected = 45,
     StrPointerFileExtension = 46,
-    StrUninstallLinkTemplate = 48,
+    StrUninstallLinkTemplate = 48,  // template: s
     StrTextFileIconLocation = 52,
     StrTextFileContent = 67,
     StrTextFileContentOldest = 68,
-    StrPointerFileTemplate = 69,
+    StrPointerFileTemplate = 69,  // template: ss
     StrPointerFileName = 70,
     StrEarlierDocumentName = 77,
     StrEarlierTextFileName = 78,
@@ -143,12 +145,12 @@ enum StringId : uint32_t {
     StrPatternE1Table = 151,
 
     // Wizard pages
-    StrWelcomeHeading = 97,
+    StrWelcomeHeading = 97,  // template: s
     StrButtonClose = 98,
     StrButtonNext = 99,
     StrButtonBack = 100,
-    StrLocaleLabel = 101,
-    StrInputSettingsBox = 102,
+    StrLocaleLabel = 101,  // template: s
+    StrInputSettingsBox = 102,  // template: s
     StrButtonInstall = 104,
     StrLicenceAgreement = 105,
     StrExtraShortcutsBox = 106,
@@ -158,18 +160,18 @@ enum StringId : uint32_t {
     StrOptionsNote = 112,
     StrButtonRemove = 127,
     StrButtonChange = 128,
-    StrRemoveQuestion = 129,
+    StrRemoveQuestion = 129,  // template: s
     StrRemovedBody = 130,
     StrWelcomeBody = 131,
     StrLicenceHeading = 132,
     StrNoDocumentReader = 133,
-    StrFinalBodyOldest = 134,
+    StrFinalBodyOldest = 134,  // template: s
     StrFinalBody = 135,
     StrInstalledBody = 136,
     StrButtonFinish = 137,
     StrUserToggleBox = 139,
     StrButtonInformation = 140,
-    StrInstalledHeading = 141,
+    StrInstalledHeading = 141,  // template: s
     StrWelcomeSpare = 142,
     StrInstallFailed = 143,
     StrButtonKeys = 152,

@@ -99,8 +99,11 @@ TEST(PayloadTool, ChecksFindEachFaultWithItsPlace) {
     t.Ui0 = Parse("10 ten\n11 eleven\n", "ui0.txt");
     t.Ui1 = Parse("10 dziesięć\n12 dwanaście\n", "ui1.txt");
     t.Extra = Parse("20 extra\n", "extra.txt");
-    const std::vector<NamedId> named = {{"StrCommon", 1, 3}, {"StrTen", 10, 4}, {"StrExtra", 20, 5},
-                                        {"StrMissing", 30, 6}, {"StrTwelve", 12, 7}};
+    t.Ui0.Strings.push_back({40, "Install %s in %04X", 9});
+    t.Ui1.Strings.push_back({40, "Zainstaluj %d w %s", 9});
+    const std::vector<NamedId> named = {{"StrCommon", 1, 3, false, ""},  {"StrTen", 10, 4, false, ""},
+                                        {"StrExtra", 20, 5, false, ""},  {"StrMissing", 30, 6, false, ""},
+                                        {"StrTwelve", 12, 7, false, ""}, {"StrTemplate", 40, 8, true, "sn"}};
     const std::vector<std::string> faults = CheckStringTables(t, "Ids.h", named, {146, 147, 148, 149, 150});
     const std::vector<std::string> expected = {
         "ui0.txt:2: string 11 is missing from ui1.txt",
@@ -108,10 +111,24 @@ TEST(PayloadTool, ChecksFindEachFaultWithItsPlace) {
         "Ids.h:6: StrMissing (30) is in none of ui0.txt, common.txt, extra.txt",
         "Ids.h:6: StrMissing (30) is in none of ui1.txt, common.txt, extra.txt",
         "Ids.h:7: StrTwelve (12) is in none of ui0.txt, common.txt, extra.txt",
+        "ui1.txt:9: template 40 converts (ns) but StrTemplate is passed (sn)",
         "common.txt:3: pattern string 147 is not pairs of upper-case hexadecimal digits",
         "common.txt:4: pattern string 148 is not pairs of upper-case hexadecimal digits",
     };
     EXPECT_EQ(faults, expected);
+}
+
+// What each conversion of a template takes, by the formatter's syntax.
+TEST(PayloadTool, TemplateArgumentsFollowTheFormatterSyntax) {
+    const struct {
+        const char *text, *arguments;
+    } cases[] = {
+        {"plain", ""},          {"100%% sure", ""},        {"%s and %d", "sn"},     {"%04X:%s", "ns"},
+        {"%-*.*s", "nns"},      {"%hs %hz %z", "hrg"},     {"%Ld %lld %ld", "LLn"}, {"%q%s", "s"},
+        {"%N%#`x", "n"},        {"%.3b %p %W", "ppp"},     {"%e %I", "ff"},         {"ends %", ""},
+        {"%$#c%t", "nn"},       {"%%%s", "s"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TemplateArguments(c.text), c.arguments) << c.text;
 }
 
 std::string ReadText(const std::string& path) {
@@ -128,7 +145,7 @@ TEST(PayloadTool, RealContentPassesEveryCheckAndLoads) {
     ASSERT_EQ(ParseNamedIds("StringIds.h", ReadText(root + "/payload/StringIds.h"), named, error), 1) << error;
     EXPECT_GT(named.size(), 150u);
     for (int i = 0; i < kKeyNameCount; ++i)
-        if (KeyNameTable[i].NameId) named.push_back({"key", KeyNameTable[i].NameId, 0});
+        if (KeyNameTable[i].NameId) named.push_back({"key", KeyNameTable[i].NameId, 0, false, ""});
 
     StringTableSources t;
     StringSource* tables[4] = {&t.Common, &t.Ui0, &t.Ui1, &t.Extra};

@@ -204,7 +204,7 @@ std::vector<uint32_t> IdRange(const std::string& range) {
 std::vector<NamedId> KeyNameIds() {
     std::vector<NamedId> ids;
     for (int i = 0; i < kKeyNameCount; ++i)
-        if (KeyNameTable[i].NameId) ids.push_back({"key name of entry " + std::to_string(i + 1), KeyNameTable[i].NameId, 0});
+        if (KeyNameTable[i].NameId) ids.push_back({"key name of entry " + std::to_string(i + 1), KeyNameTable[i].NameId, 0, false, ""});
     return ids;
 }
 
