@@ -23,7 +23,8 @@ void CInstallBase::ReleaseTables() {
 }
 
 const TextRecord* CInstallBase::FindRecord(uint32_t id) {
-    if (const TextRecord* record = UiStrings[UiLanguage].Lookup(id)) return record;
+    if (UiLanguage < 2)
+        if (const TextRecord* record = UiStrings[UiLanguage].Lookup(id)) return record;
     return CommonStrings.Lookup(id);
 }
 

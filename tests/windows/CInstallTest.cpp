@@ -136,6 +136,8 @@ TEST_F(CInstallLookup, UiLanguageThenCommonThenExtra) {
     EXPECT_EQ(install.SetUiLanguage(2), 0);
     EXPECT_EQ(install.UiLanguage, 1u);
     EXPECT_EQ(Get(1), u"ui1 one");
+    install.UiLanguage = 7;  // set around SetUiLanguage: no UI table, never past the two
+    EXPECT_EQ(Get(1), u"common one");
 }
 
 TEST_F(CInstallLookup, BaseLookupSkipsTheSmallTable) {
