@@ -53,7 +53,6 @@ int Tokenize(const std::u16string& line, std::vector<Token>& tokens) {
     return 1;
 }
 
-std::string Ascii(const std::u16string& text) { return ToUtf8(text); }
 
 // Hexadecimal number of 1 to maxDigits digits.
 bool ParseHex(const std::u16string& text, size_t maxDigits, uint32_t& value) {
@@ -77,7 +76,7 @@ bool ParseCharacter(const std::u16string& text, char16_t& code, std::string& why
         why = "characters above U+FFFF cannot be stored in a layout table";
         return false;
     } else if (!ParseHex(text, 6, value) || text.size() < 4) {
-        why = "\"" + Ascii(text) + "\" is not a character (one character, or four hexadecimal digits)";
+        why = "\"" + ToUtf8(text) + "\" is not a character (one character, or four hexadecimal digits)";
         return false;
     }
     if (value > 0xFFFF) {
@@ -85,7 +84,7 @@ bool ParseCharacter(const std::u16string& text, char16_t& code, std::string& why
         return false;
     }
     if (value == 0 || (value >= 0xF000 && value <= 0xF002) || (value >= 0xD800 && value <= 0xDFFF)) {
-        why = "U+" + Ascii(text) + " cannot be typed by a key";
+        why = "U+" + ToUtf8(text) + " cannot be typed by a key";
         return false;
     }
     code = static_cast<char16_t>(value);
@@ -135,7 +134,7 @@ private:
     // 1 when the line was a keyword line, 0 when it is a row, -1 on a fault.
     int KeywordLine(bool& ended) {
         if (Tokens_[0].Quoted) return 0;
-        const std::string word = Ascii(Tokens_[0].Text);
+        const std::string word = ToUtf8(Tokens_[0].Text);
         const size_t args = ArgumentCount();
         struct Plain { const char* Word; Section To; };
         static const Plain kPlain[] = {
@@ -180,18 +179,18 @@ private:
         if (args != 2 || Tokens_[1].Quoted || !Tokens_[2].Quoted)
             return Fail("KBD takes a name and a quoted description");
         const std::u16string& name = Tokens_[1].Text;
-        if (name.size() > 8) return Fail("the layout name \"" + Ascii(name) + "\" is longer than 8 characters");
+        if (name.size() > 8) return Fail("the layout name \"" + ToUtf8(name) + "\" is longer than 8 characters");
         for (char16_t c : name)
             if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'))
-                return Fail("the layout name \"" + Ascii(name) + "\" may hold only letters, digits and _");
+                return Fail("the layout name \"" + ToUtf8(name) + "\" may hold only letters, digits and _");
         if (Tokens_[2].Text.empty()) return Fail("the layout description is empty");
-        Layout_.Name = Ascii(name);
+        Layout_.Name = ToUtf8(name);
         Layout_.Description = Tokens_[2].Text;
         return 1;
     }
 
     int Version(size_t args) {
-        const std::string text = args == 1 ? Ascii(Tokens_[1].Text) : std::string();
+        const std::string text = args == 1 ? ToUtf8(Tokens_[1].Text) : std::string();
         size_t dot = text.find('.');
         auto number = [](const std::string& s, int& out) {
             if (s.empty() || s.size() > 4) return false;
@@ -213,7 +212,7 @@ private:
         if (args != 1 || !ParseHex(Tokens_[1].Text, 4, accent) || Tokens_[1].Text.size() != 4 || accent == 0)
             return Fail("DEADKEY takes the dead character as four hexadecimal digits");
         for (const KlcDeadKey& d : Layout_.DeadKeys)
-            if (d.Accent == accent) return Fail("a second DEADKEY section for " + Ascii(Tokens_[1].Text));
+            if (d.Accent == accent) return Fail("a second DEADKEY section for " + ToUtf8(Tokens_[1].Text));
         KlcDeadKey dead;
         dead.Line = Line_;
         dead.Accent = static_cast<char16_t>(accent);
@@ -235,16 +234,16 @@ private:
             case Section::Attributes: return AttributeRow();
             case Section::None: break;
         }
-        return Fail("\"" + Ascii(Tokens_[0].Text) + "\" is neither a section keyword nor inside a section");
+        return Fail("\"" + ToUtf8(Tokens_[0].Text) + "\" is neither a section keyword nor inside a section");
     }
 
     int ShiftStateRow() {
         const std::u16string& t = Tokens_[0].Text;
-        int bits = 0;
+        int bits = 0;  // anything but a short decimal number ends above 15
         for (char16_t c : t) bits = c >= u'0' && c <= u'9' && bits < 100 ? bits * 10 + (c - u'0') : 100;
         if (Tokens_.size() != 1 || bits > 15) return Fail("a shift state is one number from 0 to 15");
         for (int s : Layout_.ShiftStates)
-            if (s == bits) return Fail("shift state " + Ascii(t) + " is listed twice");
+            if (s == bits) return Fail("shift state " + ToUtf8(t) + " is listed twice");
         if (Layout_.ShiftStates.empty() && bits != 0) return Fail("the first shift state must be 0 (no modifier)");
         Layout_.ShiftStates.push_back(bits);
         return 1;
@@ -285,14 +284,14 @@ private:
         if (Tokens_.size() < 3) return Fail("a LAYOUT row holds a scan code, a virtual key, the Cap column and the characters");
         uint32_t scan = 0;
         if (!ParseHex(Tokens_[0].Text, 2, scan))
-            return Fail("\"" + Ascii(Tokens_[0].Text) + "\" is not a scan code (two hexadecimal digits)");
+            return Fail("\"" + ToUtf8(Tokens_[0].Text) + "\" is not a scan code (two hexadecimal digits)");
         if (scan == 0 || scan >= static_cast<uint32_t>(kScanTableSize))
-            return Fail("scan code " + Ascii(Tokens_[0].Text) + " is outside 01 to 7e");
-        int vk = VirtualKeyByName(Ascii(Tokens_[1].Text));
-        if (vk < 0) return Fail("\"" + Ascii(Tokens_[1].Text) + "\" is not a virtual-key name");
+            return Fail("scan code " + ToUtf8(Tokens_[0].Text) + " is outside 01 to 7e");
+        int vk = VirtualKeyByName(ToUtf8(Tokens_[1].Text));
+        if (vk < 0) return Fail("\"" + ToUtf8(Tokens_[1].Text) + "\" is not a virtual-key name");
         for (const KlcKey& other : Layout_.Keys) {
-            if (other.Scan == scan) return Fail("scan code " + Ascii(Tokens_[0].Text) + " is already used on line " + std::to_string(other.Line));
-            if (other.Vk == vk) return Fail("virtual key " + Ascii(Tokens_[1].Text) + " is already used on line " + std::to_string(other.Line));
+            if (other.Scan == scan) return Fail("scan code " + ToUtf8(Tokens_[0].Text) + " is already used on line " + std::to_string(other.Line));
+            if (other.Vk == vk) return Fail("virtual key " + ToUtf8(Tokens_[1].Text) + " is already used on line " + std::to_string(other.Line));
         }
         KlcKey key;
         key.Line = Line_;
@@ -304,7 +303,7 @@ private:
         else if (cap == u"1") key.Attributes = kCapLock;
         else if (cap == u"4") key.Attributes = kCapLockAltGr;
         else if (cap == u"5") key.Attributes = kCapLock | kCapLockAltGr;
-        else return Fail("the Cap column is 0, 1, 4, 5 or SGCap, not \"" + Ascii(cap) + "\"");
+        else return Fail("the Cap column is 0, 1, 4, 5 or SGCap, not \"" + ToUtf8(cap) + "\"");
         if (!Characters(3, key.Chars)) return 0;
         PendingCaps_ = key.Attributes == kSgCaps;
         Layout_.Keys.push_back(key);
@@ -332,7 +331,7 @@ private:
         if (!ParseCharacter(Tokens_[0].Text, base, why) || !ParseCharacter(Tokens_[1].Text, composed, why)) return Fail(why);
         KlcDeadKey& dead = Layout_.DeadKeys.back();
         for (const auto& pair : dead.Pairs)
-            if (pair.first == base) return Fail("base character " + Ascii(Tokens_[0].Text) + " is listed twice for this dead key");
+            if (pair.first == base) return Fail("base character " + ToUtf8(Tokens_[0].Text) + " is listed twice for this dead key");
         dead.Pairs.emplace_back(base, composed);
         return 1;
     }
@@ -348,11 +347,11 @@ private:
         } else {
             uint32_t scan = 0;
             if (!ParseHex(Tokens_[0].Text, 2, scan) || scan == 0)
-                return Fail("\"" + Ascii(Tokens_[0].Text) + "\" is not a scan code (two hexadecimal digits)");
+                return Fail("\"" + ToUtf8(Tokens_[0].Text) + "\" is not a scan code (two hexadecimal digits)");
             name.Code = static_cast<uint16_t>(scan);
         }
         for (const KlcName& other : names)
-            if (other.Code == name.Code) return Fail("\"" + Ascii(Tokens_[0].Text) + "\" is named twice");
+            if (other.Code == name.Code) return Fail("\"" + ToUtf8(Tokens_[0].Text) + "\" is named twice");
         if (Tokens_[1].Text.empty()) return Fail("the name is empty");
         name.Text = Tokens_[1].Text;
         names.push_back(name);
@@ -396,7 +395,7 @@ private:
                 for (const KlcDeadKey& d : Layout_.DeadKeys) found = found || d.Accent == c.Code;
                 if (!found) {
                     Line_ = key.Line;
-                    return Fail("the dead key " + Ascii(std::u16string(1, c.Code)) + " has no DEADKEY section");
+                    return Fail("the dead key " + ToUtf8(std::u16string(1, c.Code)) + " has no DEADKEY section");
                 }
             }
         }
