@@ -53,7 +53,6 @@ int Tokenize(const std::u16string& line, std::vector<Token>& tokens) {
     return 1;
 }
 
-
 // Hexadecimal number of 1 to maxDigits digits.
 bool ParseHex(const std::u16string& text, size_t maxDigits, uint32_t& value) {
     if (text.empty() || text.size() > maxDigits) return false;
