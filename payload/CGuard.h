@@ -46,8 +46,6 @@ public:
     uint8_t* Extract(const uint8_t* entry, uint32_t& size, uint32_t* itemCount,
                      ExtractFault* fault = nullptr) const;
 
-    const uint8_t* MaterialBytes() const { return Material; }
-
     uint8_t* Material;
     int32_t MaterialSize;
     int32_t KeyOffset;
