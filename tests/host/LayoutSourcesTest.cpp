@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "payload/KeyNameTable.h"
 #include "tools/layout-compiler/KlcParser.h"
 #include "tools/layout-compiler/LayoutTables.h"
 #include "tools/layout-compiler/VirtualKeys.h"
@@ -58,6 +59,36 @@ TEST(LayoutSources, TablesHoldEveryKeyOfTheSource) {
         // Every shift state of every source: plain, Shift, Ctrl, AltGr, Shift+AltGr.
         EXPECT_EQ(layout.ShiftStates, (std::vector<int>{0, 1, 2, 6, 7})) << name;
         EXPECT_EQ(layout.Name, "kbdfoncy") << name;
+    }
+}
+
+// The installer treats an assignment of a key's standard value as none and
+// writes nothing; every key that the sources leave to the defaults must hold
+// exactly that standard value, in each of the three tables.
+TEST(LayoutSources, KeysWithoutRowsHoldTheStandardValuesOfTheKeyNames) {
+    for (const char* name : kSources) {
+        const KlcLayout layout = Load(name);
+        const LayoutTables t = BuildLayoutTables(layout);
+        for (int i = 0; i < kKeyNameCount && KeyNameTable[i].Scan != 0; ++i) {
+            const KeyEntry& key = KeyNameTable[i];
+            SCOPED_TRACE(testing::Message() << name << " scan " << std::hex << key.Scan);
+            const uint8_t low = static_cast<uint8_t>(key.Scan);
+            if (key.Scan < kScanTableSize) {
+                bool listed = false;
+                for (const KlcKey& k : layout.Keys) listed = listed || k.Scan == key.Scan;
+                if (!listed) {
+                    EXPECT_EQ(t.ScanToVk[key.Scan], key.Vk);
+                }
+                continue;
+            }
+            const std::vector<ScanVk>* prefixed = (key.Scan >> 8) == 0xE0 ? &t.E0 : (key.Scan >> 8) == 0xE1 ? &t.E1 : nullptr;
+            if (!prefixed) continue;  // the entry that stands for no key
+            const ScanVk* found = nullptr;
+            for (const ScanVk& e : *prefixed)
+                if (e.Scan == low) found = &e;
+            ASSERT_NE(found, nullptr);
+            EXPECT_EQ(found->Vk, key.Vk);
+        }
     }
 }
 
