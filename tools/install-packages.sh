@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   unicode-data
   libzopfli-dev libssl-dev
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core poppler-utils
   wine wine64 wine32:i386 xvfb xauth imagemagick
 )
 
