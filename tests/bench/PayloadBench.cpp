@@ -17,7 +17,7 @@
 #include "payload/EntrySealer.h"
 #include "payload/StringTable.h"
 #include "tools/payload-tool/Deflate.h"
-#include "tools/payload-tool/FileIo.h"
+#include "tools/common/FileIo.h"
 #include "tools/payload-tool/KeyMaterial.h"
 #include "tools/payload-tool/StringSource.h"
 #include "tools/payload-tool/StringTableImage.h"

@@ -10,7 +10,7 @@
 #include "payload/KeyNameTable.h"
 #include "payload/StringTable.h"
 #include "tools/payload-tool/Deflate.h"
-#include "tools/payload-tool/FileIo.h"
+#include "tools/common/FileIo.h"
 #include "tools/payload-tool/KeyMaterial.h"
 #include "tools/payload-tool/SourceWriter.h"
 #include "tools/payload-tool/StringChecks.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tools/layout-compiler/KlcParser.h"
-#include "tools/payload-tool/FileIo.h"
+#include "tools/common/FileIo.h"
 
 int ReadSourceFile(const std::string& path, std::string& content) {
     std::vector<uint8_t> bytes;

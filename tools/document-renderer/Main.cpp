@@ -18,7 +18,7 @@
 #include "tools/document-renderer/ChartsDocument.h"
 #include "tools/document-renderer/GuideDocument.h"
 #include "tools/document-renderer/PointerPage.h"
-#include "tools/payload-tool/FileIo.h"
+#include "tools/common/FileIo.h"
 #include "tools/payload-tool/StringSource.h"
 
 namespace {

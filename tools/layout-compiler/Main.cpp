@@ -9,11 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "tools/common/FileIo.h"
 #include "tools/layout-compiler/BytePatterns.h"
 #include "tools/layout-compiler/KlcParser.h"
 #include "tools/layout-compiler/LayoutEmitter.h"
@@ -22,24 +21,15 @@
 namespace {
 
 int ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "%s: cannot be read\n", path.c_str());
-        return 0;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return 1;
+    if (ReadWholeFile(path, bytes)) return 1;
+    std::fprintf(stderr, "%s: cannot be read\n", path.c_str());
+    return 0;
 }
 
 int WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "%s: cannot be written\n", path.c_str());
-        return 0;
-    }
-    return 1;
+    if (WriteWholeFile(path, reinterpret_cast<const uint8_t*>(text.data()), text.size())) return 1;
+    std::fprintf(stderr, "%s: cannot be written\n", path.c_str());
+    return 0;
 }
 
 int LoadLayout(const std::string& path, LayoutTables& tables, KlcLayout* layoutOut = nullptr) {

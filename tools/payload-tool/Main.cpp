@@ -13,7 +13,7 @@
 #include "payload/StringTable.h"
 #include "text/GString.h"
 #include "tools/payload-tool/Deflate.h"
-#include "tools/payload-tool/FileIo.h"
+#include "tools/common/FileIo.h"
 #include "tools/payload-tool/KeyMaterial.h"
 #include "tools/payload-tool/SourceWriter.h"
 #include "tools/payload-tool/StringChecks.h"

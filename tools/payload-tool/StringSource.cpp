@@ -15,19 +15,6 @@ int HexValue(char c) {
     return -1;
 }
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | cp >> 6);
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xE0 | cp >> 12);
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
 // Decodes the escapes of one text; "" on success, else what is wrong.
 std::string Unescape(const std::string& raw, std::string& text) {
     for (size_t i = 0; i < raw.size(); ++i) {
@@ -50,7 +37,9 @@ std::string Unescape(const std::string& raw, std::string& text) {
                     cp = cp << 4 | uint32_t(v);
                 }
                 if (cp == 0 || (cp >= 0xD800 && cp <= 0xDFFF)) return "\\u of a zero or a surrogate";
-                AppendUtf8(text, cp);
+                const char16_t unit = char16_t(cp);
+                char bytes[3];
+                text.append(bytes, size_t(EncodeUtf8(&unit, 1, bytes)));
                 i += 4;
                 break;
             }

@@ -1,4 +1,4 @@
-#include "tools/payload-tool/FileIo.h"
+#include "tools/common/FileIo.h"
 
 #include <cstdio>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Whole files in and out for the host tools; 1 on success, 0 on failure.
 #include <cstdint>
 #include <string>
 #include <vector>
